@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "UserStore.h"
+
+#include "CiclaraTable.h"
+#include "Globals.h"
+#include "HotSincingTexts.h"
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace UserStore {
+
+QString ForbiddenNameCharacters()
+{
+    return QStringLiteral("\\/:*?\"<>|");
+}
+
+bool HasForbiddenCharacter(const QString& name)
+{
+    const QString forbidden = ForbiddenNameCharacters();
+    for (const QChar c : name) {
+        if (forbidden.contains(c))
+            return true;
+    }
+    return false;
+}
+
+bool IsValidUserName(const QString& name)
+{
+    if (name.trimmed().isEmpty() || HasForbiddenCharacter(name))
+        return false;
+    if (name == QLatin1String(".") || name == QLatin1String("..") || name == QLatin1String("Data"))
+        return false;
+    // Control characters (a line break, a NUL) never belong in a folder name.
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString UserFolder(const QString& name)
+{
+    return IsValidUserName(name) ? Globals::ProgramDir() + name : QString();
+}
+
+QString UserFile(const QString& name, const QString& fileName)
+{
+    const QString folder = UserFolder(name);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + fileName;
+}
+
+bool CreateMissingTables(CiclaraTable* table)
+{
+    CiclaraTable own;
+    CiclaraTable* t = table ? table : &own;
+    const QString dir = Globals::CurrentUserDir();
+    bool ok = true;
+    for (const TableDef* def : Schema::All()) {
+        t->close();
+        t->setTableDef(*def);
+        t->setFileName(dir + def->fileName);
+        if (t->exists())
+            continue;
+        if (!t->create()) {
+            qWarning("Cannot create %s: %s", qPrintable(t->fileName()),
+                     qPrintable(t->errorString()));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool CreateDefaultUser(const QString& name)
+{
+    const QString folder = UserFolder(name);
+    if (folder.isEmpty() || QFileInfo::exists(folder)) {
+        ShowMessageBox(Res::Text("ExistingUserError", {name}), Msg::Information, 0, 0, Msg::OkSet);
+        return false;
+    }
+    if (!QDir().mkpath(folder))
+        return false;
+    Globals::SetCurrentUserDir(folder + QLatin1Char('/'));
+    CiclaraTable table;
+    if (!CreateMissingTables(&table))
+        return false;
+    if (!table.open())
+        return false;
+    table.insert();
+    table.setValue(QStringLiteral("Version"), GetProductVersion() + QStringLiteral(".1.1.0"));
+    table.setValue(QStringLiteral("Password"), QString());
+    table.setValue(QStringLiteral("SavedPassword"), true);
+    table.setValue(QStringLiteral("FullRights"), true);
+    table.setValue(QStringLiteral("TemperatureType"), 0);
+    const bool ok = table.post();
+    Globals::SetTemperatureScale(0);
+    table.close();
+    return ok;
+}
+
+void ListUsers(QStringList& list)
+{
+    list.clear();
+    const QDir root(Globals::ProgramDir());
+    const QStringList entries =
+        root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted);
+    for (const QString& name : entries) {
+        if (!IsValidUserName(name))
+            continue;
+        if (QFileInfo(root.filePath(name + QStringLiteral("/Cycle.dat"))).isFile())
+            list << name;
+    }
+}
+
+QStringList ListUsers()
+{
+    QStringList list;
+    ListUsers(list);
+    return list;
+}
+
+QString GetProductVersion(const QString&)
+{
+    QString version = QStringLiteral(CICLARA_PRODUCT_VERSION);
+    if (version.isEmpty())
+        return QStringLiteral("3.02");
+    if (version.size() > 1)
+        version.remove(1, 1);
+    return version;
+}
+
+bool DeleteUserData(const QString& name)
+{
+    const QString folder = UserFolder(name);
+    if (folder.isEmpty())
+        return false;
+    QDir dir(folder);
+    if (!dir.exists())
+        return true;
+    bool ok = true;
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& f : files) {
+        if (f == QLatin1String("Data"))
+            continue;
+        if (!dir.remove(f))
+            ok = false;
+    }
+    // Sub-folders such as Backup stay; without Cycle.dat the folder is no user any more.
+    QDir(Globals::ProgramDir()).rmdir(name);
+    return ok;
+}
+
+namespace {
+
+QList<QVariantMap> readRows(QSqlQuery& q)
+{
+    QList<QVariantMap> rows;
+    const TableDef& def = Schema::Pills();
+    while (q.next()) {
+        const QSqlRecord r = q.record();
+        QVariantMap row;
+        for (const FieldDef& f : def.fields)
+            row.insert(f.name, Db::FromStorage(f.type, r.value(f.name)));
+        rows << row;
+    }
+    return rows;
+}
+
+QString dateText(const QDate& d)
+{
+    return d.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+} // namespace
+
+QList<QVariantMap> SelectMonth(const QString& pillsPath, const QDate& first, const QDate& second)
+{
+    QList<QVariantMap> rows;
+    if (!QFileInfo(pillsPath).isFile())
+        return rows;
+    const QString conn = Db::OpenConnection(pillsPath);
+    if (conn.isEmpty())
+        return rows;
+    {
+        QSqlQuery q(QSqlDatabase::database(conn, false));
+        q.prepare(QStringLiteral("SELECT * FROM Pills WHERE Date BETWEEN ? AND ? ORDER BY Date"));
+        q.addBindValue(dateText(first));
+        q.addBindValue(dateText(second));
+        if (q.exec())
+            rows = readRows(q);
+    }
+    Db::CloseConnection(conn);
+    return rows;
+}
+
+bool DeleteMonth(const QString& pillsPath, const QDate& first, const QDate& second)
+{
+    if (!QFileInfo(pillsPath).isFile())
+        return false;
+    const QString conn = Db::OpenConnection(pillsPath);
+    if (conn.isEmpty())
+        return false;
+    bool ok;
+    {
+        QSqlDatabase db = QSqlDatabase::database(conn, false);
+        ok = db.transaction();
+        if (ok) {
+            QSqlQuery q(db);
+            q.prepare(QStringLiteral("DELETE FROM Pills WHERE Date BETWEEN ? AND ?"));
+            q.addBindValue(dateText(first));
+            q.addBindValue(dateText(second));
+            ok = q.exec();
+            q = QSqlQuery();
+            ok = ok ? db.commit() : (db.rollback(), false);
+        }
+    }
+    Db::CloseConnection(conn);
+    return ok;
+}
+
+QList<QVariantMap> SelectPillDays(const QString& pillsPath)
+{
+    QList<QVariantMap> rows;
+    if (!QFileInfo(pillsPath).isFile())
+        return rows;
+    const QString conn = Db::OpenConnection(pillsPath);
+    if (conn.isEmpty())
+        return rows;
+    {
+        QSqlQuery q(QSqlDatabase::database(conn, false));
+        if (q.exec(QStringLiteral("SELECT * FROM Pills WHERE Pill = 1 ORDER BY Date")))
+            rows = readRows(q);
+    }
+    Db::CloseConnection(conn);
+    return rows;
+}
+
+} // namespace UserStore
