@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -45,6 +46,17 @@ enum class SyncDirection
     Load,
     Save
 };
+
+// A day serial counts days from 30 December 1899 (day 0).
+constexpr qint64 DaySerialOffset = 2415019;
+inline qint64 DaySerial(const QDate& d)
+{
+    return d.toJulianDay() - DaySerialOffset;
+}
+inline QDate FromDaySerial(qint64 serial)
+{
+    return QDate::fromJulianDay(serial + DaySerialOffset);
+}
 
 // --- process-wide state -------------------------------------------------------------
 

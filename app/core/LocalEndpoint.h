@@ -55,8 +55,14 @@ private:
 
 // Endpoint names.
 namespace Endpoints {
-inline QString MainForm() { return QStringLiteral("TCiclaraMainForm"); }
-inline QString LinkForm() { return QStringLiteral("Ciclara Link Form"); }
+inline QString MainForm()
+{
+    return QStringLiteral("TCiclaraMainForm");
+}
+inline QString LinkForm()
+{
+    return QStringLiteral("Ciclara Link Form");
+}
 // Answered by a running main window: restore it and bring it to the front.
 constexpr quint32 BringToFront = 0x0112;
 // Answered by a running main window: close it (used before link mode starts).
