@@ -2,19 +2,23 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <deque>
 #include <functional>
 #include <optional>
 
 class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
 // A named message endpoint of this program on the local machine: a QLocalServer in the
 // per-user runtime folder (mode 0700). A message is a 4-byte little-endian number; the
 // endpoint answers every message with a 4-byte little-endian signed number, which a
 // sender waits for and a poster does not. Messages are handled on the GUI thread, one
-// at a time.
+// at a time: a message that arrives while a handler runs (even in a nested event loop)
+// waits until that handler has returned.
 class LocalEndpoint : public QObject
 {
     Q_OBJECT
@@ -45,12 +49,23 @@ public:
     static bool post(const QString& name, quint32 message);
 
 private:
+    // One message waiting to be handled, with the connection its answer goes back on.
+    struct Pending
+    {
+        QPointer<QLocalSocket> socket;
+        quint32 message;
+    };
+
     void onNewConnection();
+    void readFrames(QLocalSocket* socket);
+    void dispatch();
 
     QString m_name;
     Handler m_handler;
     QLocalServer* m_server = nullptr;
     QLockFile* m_lock = nullptr;
+    std::deque<Pending> m_pending;
+    bool m_dispatching = false;
 };
 
 // Endpoint names.
