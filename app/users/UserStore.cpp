@@ -86,20 +86,26 @@ bool CreateDefaultUser(const QString& name)
     if (!QDir().mkpath(folder))
         return false;
     Globals::SetCurrentUserDir(folder + QLatin1Char('/'));
-    CiclaraTable table;
-    if (!CreateMissingTables(&table))
-        return false;
-    if (!table.open())
-        return false;
-    table.insert();
-    table.setValue(QStringLiteral("Version"), GetProductVersion() + QStringLiteral(".1.1.0"));
-    table.setValue(QStringLiteral("Password"), QString());
-    table.setValue(QStringLiteral("SavedPassword"), true);
-    table.setValue(QStringLiteral("FullRights"), true);
-    table.setValue(QStringLiteral("TemperatureType"), 0);
-    const bool ok = table.post();
+    bool ok;
+    {
+        CiclaraTable table;
+        ok = CreateMissingTables(&table) && table.open();
+        if (ok) {
+            table.insert();
+            table.setValue(QStringLiteral("Version"),
+                           GetProductVersion() + QStringLiteral(".1.1.0"));
+            table.setValue(QStringLiteral("Password"), QString());
+            table.setValue(QStringLiteral("SavedPassword"), true);
+            table.setValue(QStringLiteral("FullRights"), true);
+            table.setValue(QStringLiteral("TemperatureType"), 0);
+            ok = table.post();
+        }
+        table.close();
+    }
     Globals::SetTemperatureScale(0);
-    table.close();
+    // A user made only half is no user: take the folder away again.
+    if (!ok)
+        QDir(folder).removeRecursively();
     return ok;
 }
 
