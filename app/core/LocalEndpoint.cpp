@@ -200,7 +200,10 @@ void LocalEndpoint::readFrames(QLocalSocket* socket)
         const QByteArray frame = socket->read(FrameSize);
         m_pending.push_back(Pending{socket, qFromLittleEndian<quint32>(frame.constData())});
     }
-    dispatch();
+    // Handlers run from the event loop, never inside a socket's own signal: a handler may
+    // close or destroy this endpoint and with it the socket.
+    if (!m_pending.empty())
+        QMetaObject::invokeMethod(this, &LocalEndpoint::dispatch, Qt::QueuedConnection);
 }
 
 void LocalEndpoint::dispatch()
@@ -214,7 +217,9 @@ void LocalEndpoint::dispatch()
     while (!m_pending.empty()) {
         const Pending next = m_pending.front();
         m_pending.pop_front();
-        const qint32 answer = m_handler ? m_handler(next.message) : 0;
+        // A copy, so the handler survives its endpoint being destroyed while it runs.
+        const Handler handler = m_handler;
+        const qint32 answer = handler ? handler(next.message) : 0;
         if (!self)
             return; // the handler destroyed this endpoint
         if (next.socket && next.socket->state() == QLocalSocket::ConnectedState) {

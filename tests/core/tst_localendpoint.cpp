@@ -182,6 +182,26 @@ private slots:
                                      QStringLiteral("begin 2"), QStringLiteral("end 2")}));
     }
 
+    void handlerMayDestroyItsEndpoint()
+    {
+        // As the link window does when told to close: the endpoint goes with it.
+        auto* endpoint = new LocalEndpoint(Endpoints::LinkForm());
+        QPointer<LocalEndpoint> alive(endpoint);
+        QList<quint32> seen;
+        endpoint->setHandler([&seen, endpoint](quint32 m) {
+            seen << m;
+            delete endpoint;
+            return 0;
+        });
+        QVERIFY(endpoint->listen());
+        QVERIFY(LocalEndpoint::post(Endpoints::LinkForm(), 0x8136));
+        QVERIFY(LocalEndpoint::post(Endpoints::LinkForm(), 0x8137));
+        QTRY_VERIFY(alive.isNull());
+        QTest::qWait(50);
+        QCOMPARE(seen.first(), quint32(0x8136));
+        QVERIFY(!LocalEndpoint::exists(Endpoints::LinkForm()));
+    }
+
     void existsFollowsTheEndpointsLife()
     {
         const QString name = Endpoints::MainForm();
