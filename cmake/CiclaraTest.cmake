@@ -10,6 +10,7 @@ function(ciclara_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set(home ${CMAKE_BINARY_DIR}/testhome/${name})
     file(MAKE_DIRECTORY ${home}/data ${home}/config ${home}/share ${home}/run)
+    file(CHMOD ${home}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
         "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;TZ=UTC;HOME=${home};CICLARA_HOME=${home}/data/;XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/share;XDG_RUNTIME_DIR=${home}/run"
         TIMEOUT 120)
