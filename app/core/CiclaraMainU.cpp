@@ -249,6 +249,23 @@ protected:
     }
 };
 
+// The area under the menu bar. Where no screen covers it, a soft gradient shows.
+class ClientPanel : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QLinearGradient fill(0, 0, 0, height());
+        fill.setColorAt(0, QColor(252, 250, 252));
+        fill.setColorAt(1, QColor(236, 226, 236));
+        p.fillRect(rect(), fill);
+    }
+};
+
 // Hints are "tooltip|status text"; only the status text goes to the status bar.
 void setHint(QAction* action, const QString& hint)
 {
@@ -286,7 +303,7 @@ TCiclaraMainForm::TCiclaraMainForm(QWidget* parent)
     AskPassword = [](const QString&) { return true; };
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
-    m_client = new QWidget(this);
+    m_client = new ClientPanel(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_client);
 
@@ -298,6 +315,10 @@ TCiclaraMainForm::TCiclaraMainForm(QWidget* parent)
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(qMax(20, fontMetrics().height() + 8));
     StatusBar1->showMessage(tr("Info :"));
+    // Its own panel with an edge above, apart from the screens.
+    StatusBar1->setAutoFillBackground(true);
+    StatusBar1->setStyleSheet(QStringLiteral("QStatusBar#StatusBar1 { border-top: 1px solid "
+                                             "palette(mid); background: palette(window); }"));
 
     m_client->installEventFilter(this);
     qApp->installEventFilter(this); // F1 anywhere in the program asks for help
