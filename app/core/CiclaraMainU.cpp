@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CiclaraMainU.h"
 
+#include "ChangeUserU.h"
 #include "CiclaraTable.h"
 #include "Globals.h"
 #include "HotSincingU.h"
 #include "LocalEndpoint.h"
 #include "MessageBox.h"
+#include "NewUserU.h"
 #include "Startup.h"
 #include "UiHelpers.h"
+#include "UserAccounts.h"
 #include "UserStore.h"
+#include "UsersU.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +35,8 @@
 namespace {
 
 const char* const HelpContextProperty = "helpContext";
+// Set on dialogs whose hints the main window shows in its status bar.
+const char* const ForwardsStatusTipsProperty = "forwardsStatusTips";
 // The main window's own page: the help contents.
 constexpr int ContentsHelpContext = 1001;
 constexpr int GlyphSize = 32;
@@ -515,6 +521,12 @@ bool TCiclaraMainForm::event(QEvent* event)
 bool TCiclaraMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::StatusTip:
+        // A dialog's hints go to the main window's status bar, as the screens' do.
+        if (auto* w = qobject_cast<QWidget*>(watched);
+            w && w->isWindow() && w != this && w->property(ForwardsStatusTipsProperty).toBool())
+            StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        break;
     case QEvent::Resize:
         if (watched == m_client)
             FormResize();
@@ -849,6 +861,86 @@ void TCiclaraMainForm::OptionsClick() {}
 void TCiclaraMainForm::Calculateidealweightheight1Click() {}
 void TCiclaraMainForm::MenuExportToExcelMenuClick() {}
 void TCiclaraMainForm::ExportToWordMenuClick() {}
-void TCiclaraMainForm::ChangeUserClick() {}
-void TCiclaraMainForm::AdministrateUsers1Click() {}
+void TCiclaraMainForm::SetUserDialogs(TNewUserForm* newUser, TChangeUserForm* changeUser,
+                                      TUsersForm* users)
+{
+    m_newUserForm = newUser;
+    m_changeUserForm = changeUser;
+    m_usersForm = users;
+    for (QWidget* dialog : {static_cast<QWidget*>(newUser), static_cast<QWidget*>(changeUser),
+                            static_cast<QWidget*>(users)}) {
+        if (dialog)
+            dialog->setProperty(ForwardsStatusTipsProperty, true);
+    }
+    ChangeUserAction->setEnabled(changeUser != nullptr);
+    AdministrateUsersAction->setEnabled(users != nullptr);
+    if (changeUser) {
+        AskPassword = [this](const QString& user) {
+            return m_changeUserForm && m_changeUserForm->ShowForUser(user) == QDialog::Accepted;
+        };
+    }
+    UserAccounts::Hooks hooks = UserAccounts::CurrentHooks();
+    hooks.storePendingScheduleDay = [this] {
+        if (StoreUnsavedScheduleDay)
+            StoreUnsavedScheduleDay();
+    };
+    hooks.closeActiveUserTables = [this] { CloseActiveUserTables(); };
+    hooks.reopenActiveUserTables = [this] { ReopenActiveUserTables(); };
+    UserAccounts::SetHooks(hooks);
+}
+
+TNewUserForm* TCiclaraMainForm::NewUserForm() const
+{
+    return m_newUserForm.data();
+}
+
+TChangeUserForm* TCiclaraMainForm::ChangeUserForm() const
+{
+    return m_changeUserForm.data();
+}
+
+TUsersForm* TCiclaraMainForm::UsersForm() const
+{
+    return m_usersForm.data();
+}
+
+void TCiclaraMainForm::RegisterUserTables(std::function<void()> close, std::function<void()> reopen)
+{
+    if (close)
+        m_tableClosers << std::move(close);
+    if (reopen)
+        m_tableReopeners << std::move(reopen);
+}
+
+void TCiclaraMainForm::CloseActiveUserTables()
+{
+    for (const auto& close : std::as_const(m_tableClosers))
+        close();
+    MainTable->close();
+}
+
+void TCiclaraMainForm::ReopenActiveUserTables()
+{
+    // OpenActiveUser reads the active user afresh and shows the cycle view again.
+    OpenActiveUser();
+    for (const auto& reopen : std::as_const(m_tableReopeners))
+        reopen();
+}
+
+void TCiclaraMainForm::ChangeUserClick()
+{
+    if (!m_changeUserForm)
+        return;
+    if (m_changeUserForm->ShowForUser(Globals::ActiveUser()) == QDialog::Accepted)
+        ReopenActiveUserTables();
+}
+
+void TCiclaraMainForm::AdministrateUsers1Click()
+{
+    if (!m_usersForm)
+        return;
+    // A rename may have changed the active user's name: write it and the caption again.
+    if (m_usersForm->exec() == QDialog::Accepted)
+        Globals::SetActiveUser(Globals::ActiveUser());
+}
 void TCiclaraMainForm::About1Click() {}

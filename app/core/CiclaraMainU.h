@@ -18,6 +18,9 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TChangeUserForm;
+class TNewUserForm;
+class TUsersForm;
 
 // The frame of the user interface: menu bar, a toolbar of eight large buttons, a status
 // bar, and between toolbar and status bar the screens, borderless widgets embedded here
@@ -100,6 +103,20 @@ public:
     // 96 dots per inch.
     void ScaleToResolution(int dotsPerInch);
 
+    // The user dialogs made at start. Setting them enables the two user commands, lets
+    // the start-up password question use the change-user dialog, and makes a rename of
+    // the active user close and reopen her tables around the folder move.
+    void SetUserDialogs(TNewUserForm* newUser, TChangeUserForm* changeUser, TUsersForm* users);
+    TNewUserForm* NewUserForm() const;
+    TChangeUserForm* ChangeUserForm() const;
+    TUsersForm* UsersForm() const;
+
+    // Screens holding tables of their own on the active user's files register how they
+    // close and reopen them; a change or rename of the active user runs them.
+    void RegisterUserTables(std::function<void()> close, std::function<void()> reopen);
+    void CloseActiveUserTables();
+    void ReopenActiveUserTables();
+
     // The hidden resources form that messages 2031 and 2032 show and close.
     void SetResourcesForm(THotSincingForm* form);
     THotSincingForm* ResourcesForm() const { return m_resourcesForm; }
@@ -161,6 +178,11 @@ private:
     QList<QPointer<QWidget>> m_screens;
     QList<std::function<void()>> m_calendarAppliers;
     QPointer<THotSincingForm> m_resourcesForm;
+    QPointer<TNewUserForm> m_newUserForm;
+    QPointer<TChangeUserForm> m_changeUserForm;
+    QPointer<TUsersForm> m_usersForm;
+    QList<std::function<void()>> m_tableClosers;
+    QList<std::function<void()>> m_tableReopeners;
     LocalEndpoint* m_endpoint = nullptr;
     QTimer* m_listenRetry = nullptr;
     bool m_helpReentry = false;

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startup.h"
 
+#include "ChangeUserU.h"
+#include "NewUserU.h"
+#include "UsersU.h"
+
 #include "CiclaraLinkU.h"
 #include "CiclaraMainU.h"
 #include "CiclaraMessageU.h"
@@ -122,7 +126,8 @@ int runLinkMode(QApplication& app)
             return 0;
     }
 
-    // -- the user dialog TNewUserForm is created here (its table routines serve the link).
+    // The link window uses the user dialog's table routines.
+    TNewUserForm newUser;
 
     TCiclaraLinkForm link;
     if (!link.isListening())
@@ -377,8 +382,10 @@ int Run(QApplication& app)
 
     ConduitInstall();
 
-    // -- the user dialog TNewUserForm is created here.
-    // -- the user dialogs TChangeUserForm and TUsersForm are created here.
+    auto* newUser = new TNewUserForm(main.get());
+    auto* changeUser = new TChangeUserForm(main.get());
+    auto* users = new TUsersForm(newUser, main.get());
+    main->SetUserDialogs(newUser, changeUser, users);
 
     logo->SetStatus(Res::Text("LogoLoading"));
     // -- TAddNewCycleForm and the schedule screen TSheduleEditForm (embedded) are created
