@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CiclaraMainU.h"
 
+#include "AddNewCycleU.h"
+#include "CalendarSettingsApply.h"
 #include "ChangeUserU.h"
 #include "CiclaraTable.h"
+#include "CiclaraView.h"
+#include "CycleMath.h"
+#include "CyclesViewU.h"
 #include "Globals.h"
 #include "HotSincingU.h"
 #include "LocalEndpoint.h"
 #include "MessageBox.h"
 #include "NewUserU.h"
+#include "NiceCalendar.h"
+#include "PredictionU.h"
 #include "Startup.h"
 #include "UiHelpers.h"
 #include "UserAccounts.h"
@@ -25,9 +32,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -849,13 +858,10 @@ void TCiclaraMainForm::CiclaraHomepage1Click()
 }
 
 // The commands below open screens and dialogs that are wired in by their own parts.
-void TCiclaraMainForm::SBCycleViewClick() {}
-void TCiclaraMainForm::SBAddNewCycleClick() {}
 void TCiclaraMainForm::SBCycleChartClick() {}
 void TCiclaraMainForm::SBTempViewClick() {}
 void TCiclaraMainForm::SBAddNewTemperatureClick() {}
 void TCiclaraMainForm::SBTemperatureChartClick() {}
-void TCiclaraMainForm::SBPredictionClick() {}
 void TCiclaraMainForm::SBSheduleEditClick() {}
 void TCiclaraMainForm::OptionsClick() {}
 void TCiclaraMainForm::Calculateidealweightheight1Click() {}
@@ -944,3 +950,111 @@ void TCiclaraMainForm::AdministrateUsers1Click()
         Globals::SetActiveUser(Globals::ActiveUser());
 }
 void TCiclaraMainForm::About1Click() {}
+
+void TCiclaraMainForm::SetCycleScreens(TAddNewCycleForm* addCycle, TCycleViewForm* cycleView,
+                                       TPredictionForm* prediction)
+{
+    m_addNewCycleForm = addCycle;
+    m_cycleViewForm = cycleView;
+    m_predictionForm = prediction;
+    if (addCycle)
+        addCycle->setProperty(ForwardsStatusTipsProperty, true);
+    CycleViewAction->setEnabled(cycleView != nullptr);
+    AddCycleAction->setEnabled(addCycle && cycleView);
+    PredictionAction->setEnabled(prediction != nullptr);
+    // A date stored from the prediction is handed to the cycle view, as an added one is.
+    if (prediction && cycleView)
+        connect(prediction, &TPredictionForm::cycleStored, cycleView,
+                [cycleView](int period, int cycleLength, const QDate& start) {
+                    cycleView->CiclaraView1->ShowCycle(period, cycleLength, start);
+                });
+    RegisterCalendarApplier([addCycle = QPointer<TAddNewCycleForm>(addCycle),
+                             prediction = QPointer<TPredictionForm>(prediction),
+                             cycleView = QPointer<TCycleViewForm>(cycleView)] {
+        if (addCycle) {
+            ApplyCalendarSettings(*addCycle->StartCal);
+            ApplyCalendarSettings(*addCycle->EndCal);
+        }
+        if (prediction) {
+            ApplyCalendarSettings(*prediction->StartCal);
+            ApplyCalendarSettings(*prediction->EndCal);
+        }
+        if (cycleView)
+            cycleView->CiclaraView1->setNativeLanguage(Globals::NativeLanguage());
+    });
+}
+
+TAddNewCycleForm* TCiclaraMainForm::AddNewCycleForm() const
+{
+    return m_addNewCycleForm.data();
+}
+
+TCycleViewForm* TCiclaraMainForm::CycleViewForm() const
+{
+    return m_cycleViewForm.data();
+}
+
+TPredictionForm* TCiclaraMainForm::PredictionForm() const
+{
+    return m_predictionForm.data();
+}
+
+void TCiclaraMainForm::UpdateCycleView()
+{
+    if (m_cycleViewForm)
+        m_cycleViewForm->UpdateCycleView();
+}
+
+void TCiclaraMainForm::SBCycleViewClick()
+{
+    if (!m_cycleViewForm)
+        return;
+    // Every change of the cycle table now redraws the screen, until it is hidden.
+    m_cycleViewForm->ConnectChangeNotification();
+    ShowScreen(m_cycleViewForm, this);
+    m_cycleViewForm->DBGrid1->setFocus(Qt::OtherFocusReason);
+}
+
+void TCiclaraMainForm::SBAddNewCycleClick()
+{
+    if (!m_addNewCycleForm || !m_cycleViewForm)
+        return;
+    SBCycleViewClick();
+    if (!MainTable->isOpen()) {
+        ShowMessageBox(tr("The cycle table of %1 is not open, so no cycle can be added.")
+                           .arg(Globals::ActiveUser()),
+                       Msg::Error, 0, 0, Msg::OkSet);
+        return;
+    }
+    const int average = Cycles::AverageCycleLength(*MainTable);
+
+    // 10 pixels inside the right edge, centred on the area between toolbar and status bar.
+    TAddNewCycleForm* dialog = m_addNewCycleForm;
+    const QRect frame = frameGeometry();
+    const QSize dialogSize = dialog->frameGeometry().size();
+    const int clientTop = m_client->mapToGlobal(QPoint(0, 0)).y();
+    const int left = frame.left() + frame.width() - dialogSize.width() - 10;
+    const int top = clientTop + ToolbarHeight() +
+                    (m_client->height() - ToolbarHeight() - StatusBarHeight()) / 2 -
+                    dialogSize.height() / 2;
+    dialog->move(left, top);
+
+    QDate start = QDate::currentDate();
+    int period = Cycles::DefaultPeriodLength;
+    int cycle = average;
+    if (dialog->AddNewCycle(start, period, cycle) != Msg::mrOk)
+        return;
+    const Cycles::StoreResult stored =
+        Cycles::StoreNewCycle(*MainTable, start, period, cycle, Msg::Warning);
+    if (stored.stored())
+        m_cycleViewForm->CiclaraView1->ShowCycle(stored.period, stored.cycleLength, stored.date);
+}
+
+void TCiclaraMainForm::SBPredictionClick()
+{
+    if (!m_predictionForm)
+        return;
+    m_predictionForm->PrepareOpening();
+    ShowScreen(m_predictionForm, m_predictionForm);
+    m_predictionForm->PredictBtn->setFocus(Qt::OtherFocusReason);
+}

@@ -18,8 +18,11 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TAddNewCycleForm;
 class TChangeUserForm;
+class TCycleViewForm;
 class TNewUserForm;
+class TPredictionForm;
 class TUsersForm;
 
 // The frame of the user interface: menu bar, a toolbar of eight large buttons, a status
@@ -111,6 +114,17 @@ public:
     TChangeUserForm* ChangeUserForm() const;
     TUsersForm* UsersForm() const;
 
+    // The cycle screens made at start. Setting them enables the cycle view, add-cycle and
+    // prediction commands and registers their date controls for the calendar settings.
+    void SetCycleScreens(TAddNewCycleForm* addCycle, TCycleViewForm* cycleView,
+                         TPredictionForm* prediction);
+    TAddNewCycleForm* AddNewCycleForm() const;
+    TCycleViewForm* CycleViewForm() const;
+    TPredictionForm* PredictionForm() const;
+    // Brings the cycle view screen in line with MainTable; it follows the table's change
+    // notification while the cycle view command has it connected.
+    void UpdateCycleView();
+
     // Screens holding tables of their own on the active user's files register how they
     // close and reopen them; a change or rename of the active user runs them.
     void RegisterUserTables(std::function<void()> close, std::function<void()> reopen);
@@ -181,6 +195,9 @@ private:
     QPointer<TNewUserForm> m_newUserForm;
     QPointer<TChangeUserForm> m_changeUserForm;
     QPointer<TUsersForm> m_usersForm;
+    QPointer<TAddNewCycleForm> m_addNewCycleForm;
+    QPointer<TCycleViewForm> m_cycleViewForm;
+    QPointer<TPredictionForm> m_predictionForm;
     QList<std::function<void()>> m_tableClosers;
     QList<std::function<void()>> m_tableReopeners;
     LocalEndpoint* m_endpoint = nullptr;

@@ -5,6 +5,10 @@
 #include "NewUserU.h"
 #include "UsersU.h"
 
+#include "AddNewCycleU.h"
+#include "CyclesViewU.h"
+#include "PredictionU.h"
+
 #include "CiclaraLinkU.h"
 #include "CiclaraMainU.h"
 #include "CiclaraMessageU.h"
@@ -388,13 +392,18 @@ int Run(QApplication& app)
     main->SetUserDialogs(newUser, changeUser, users);
 
     logo->SetStatus(Res::Text("LogoLoading"));
-    // -- TAddNewCycleForm and the schedule screen TSheduleEditForm (embedded) are created
-    //    here.
+    auto* addCycle = new TAddNewCycleForm(main.get());
+    // -- the schedule screen TSheduleEditForm is created and embedded here.
     InstallMessageBoxHandler(main.get());
     // -- TAddNewTempForm is created here.
     logo->SetStatus(Res::Text("LogoRunning"));
-    // -- the screens TPredictionForm, TTemperatureForm, TCyclesChartForm, TCycleViewForm
-    //    and TWeightHeightForm are created and embedded here, in this order.
+    auto* prediction = new TPredictionForm(main->MainTable, main.get());
+    main->EmbedScreen(prediction);
+    // -- the screens TTemperatureForm and TCyclesChartForm are created and embedded here.
+    auto* cycleView = new TCycleViewForm(main->MainTable, main.get());
+    main->EmbedScreen(cycleView);
+    // -- the screen TWeightHeightForm is created and embedded here.
+    main->SetCycleScreens(addCycle, cycleView, prediction);
     logo.reset();
 
     app.setQuitOnLastWindowClosed(false);

@@ -7,3 +7,8 @@ foreach(screen addnewcycle cycleview prediction)
                 ${CMAKE_CURRENT_LIST_DIR}/CycleScreensFixture.h
         LIBS ciclara_cycles_ui)
 endforeach()
+# The cycle screens inside the main window.
+if(TARGET ciclara_main)
+    ciclara_add_test(tst_maincycles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_maincycles.cpp
+        LIBS ciclara_main)
+endif()
