@@ -52,19 +52,27 @@ void card(QPainter& p, const QSize& size)
 }
 
 // Title and body text in a box, the title bold and rose, the body in ink; both wrapped.
+// The body's font shrinks (down to 9 pixels) until the text fits the box, so a longer
+// translation still shows whole.
 void caption(QPainter& p, const QRect& box, const QString& title, int titlePx, const QString& body,
              int bodyPx)
 {
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     p.setFont(pixelFont(titlePx, true));
-    const QRect titleRect =
-        p.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title);
+    const QRect titleRect = p.boundingRect(box, flags, title);
     p.setPen(DeepRose);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title);
+    p.drawText(box, flags, title);
+    if (body.isEmpty())
+        return;
     QRect rest = box;
     rest.setTop(titleRect.bottom() + 4);
-    p.setFont(pixelFont(bodyPx, false));
+    for (int px = bodyPx; px >= 9; --px) {
+        p.setFont(pixelFont(px, false));
+        if (p.boundingRect(rest, flags, body).height() <= rest.height())
+            break;
+    }
     p.setPen(Ink);
-    p.drawText(rest, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, body);
+    p.drawText(rest, flags, body);
 }
 
 // A five-petalled flower centred at c.
@@ -345,9 +353,9 @@ QImage UndisplayedPicture()
     p.drawLine(QPointF(58, 96), QPointF(58, 108));
     p.drawPoint(QPointF(58, 114));
 
-    caption(p, QRect(92, 18, 182, 120), tr("This cycle cannot be displayed"), 16,
-            tr("Only cycles of 15 to 39 days can be drawn. The cycle is still listed on the "
-               "right, and you can move on to the next one."),
+    caption(p, QRect(92, 20, 182, 118), tr("This cycle cannot be displayed"), 16,
+            tr("Only cycles of 15 to 39 days can be drawn. This one is still listed in the "
+               "table."),
             12);
     p.end();
     return img;
@@ -360,11 +368,9 @@ QImage NoNamePicture()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     card(p, img.size());
-    flower(p, QPointF(30, 37), 30, Rose);
-    caption(p, QRect(56, 8, 178, 60), tr("Welcome to Ciclara!"), 14,
-            tr("You are working as \"Noname\". Add yourself as a user in the Main menu, or "
-               "add your first cycle."),
-            11);
+    flower(p, QPointF(31, 37), 24, Rose);
+    caption(p, QRect(60, 8, 174, 60), tr("Welcome to Ciclara!"), 14,
+            tr("Add yourself as a user in the Main menu, then add your first cycle."), 11);
     p.end();
     return img;
 }

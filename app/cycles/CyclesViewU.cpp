@@ -124,8 +124,9 @@ TCycleViewForm::TCycleViewForm(CiclaraTable* table, QWidget* parent)
     CycleScreens::SetHint(DeleteAllCycles, tr("|Deletes all cycle data"));
     for (QPushButton* b : {DeleteCycle, DeleteAllCycles})
         b->setFont(pixelFont(12, true));
+    // The arrow captions are smaller so that they fit the narrow buttons.
     for (QToolButton* b : {SBArrowPrev, SBArrowNext})
-        b->setFont(pixelFont(12, true));
+        b->setFont(pixelFont(11, false));
 
     m_model = new CycleGridModel(m_table, this);
     DBGrid1 = new QTableView(this);
@@ -143,6 +144,8 @@ TCycleViewForm::TCycleViewForm(CiclaraTable* table, QWidget* parent)
     DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     DBGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     DBGrid1->horizontalHeader()->setHighlightSections(false);
+    // The last column takes what is left of the grid's width, so its title shows whole.
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setColumnWidth(CycleGridModel::DateColumn, 88);
     DBGrid1->setColumnWidth(CycleGridModel::CycleLengthColumn, 90);
     // The selected row stays marked while the focus is elsewhere.

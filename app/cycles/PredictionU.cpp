@@ -162,7 +162,10 @@ TPredictionForm::TPredictionForm(CiclaraTable* table, QWidget* parent)
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->verticalHeader()->setDefaultSectionSize(18);
     StringGrid1->horizontalHeader()->setFixedHeight(18);
-    StringGrid1->horizontalHeader()->setFont(pixelFont(11, true));
+    // A narrowed header font, so that the title fits its 80-pixel column.
+    QFont headerFont = pixelFont(11, true);
+    headerFont.setStretch(78);
+    StringGrid1->horizontalHeader()->setFont(headerFont);
     StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->setColumnWidth(0, 22);

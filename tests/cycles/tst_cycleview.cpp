@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(),
                  Res::Text("DBGrid1Column1Caption"));
         QCOMPARE(m_form->DBGrid1->columnWidth(0), 88);
-        QCOMPARE(m_form->DBGrid1->columnWidth(1), 90);
+        QVERIFY(m_form->DBGrid1->columnWidth(1) >= 90);
         QCOMPARE(m_form->CiclaraView1->PeriodCaption(), Res::Text("CVPeriodCaption"));
         QCOMPARE(m_form->CiclaraView1->OvulationCaption(), Res::Text("CVOvulationCaption"));
     }
