@@ -5,11 +5,11 @@
     <name>CycleGridModel</name>
     <message>
         <source>Start date</source>
-        <translation>Начална дата</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Cycle length</source>
-        <translation>Дължина на цикъла</translation>
+        <translation>Дължина</translation>
     </message>
 </context>
 <context>
@@ -23,16 +23,8 @@
         <translation>Цикълът не може да се покаже</translation>
     </message>
     <message>
-        <source>Only cycles of 15 to 39 days can be drawn. The cycle is still listed on the right, and you can move on to the next one.</source>
-        <translation>Могат да се изобразят само цикли от 15 до 39 дни. Цикълът остава в списъка вдясно и можете да преминете към следващия.</translation>
-    </message>
-    <message>
         <source>Welcome to Ciclara!</source>
         <translation>Добре дошли!</translation>
-    </message>
-    <message>
-        <source>You are working as &quot;Noname&quot;. Add yourself as a user in the Main menu, or add your first cycle.</source>
-        <translation>Вие сте „Noname“. Добавете се от меню „Главно“ или въведете цикъл.</translation>
     </message>
     <message>
         <source>No cycles entered yet</source>
@@ -41,6 +33,14 @@
     <message>
         <source>Press &quot;Add Cycle&quot; on the toolbar and enter the first day of your last period.</source>
         <translation>Натиснете „Нов цикъл“ и въведете първия ден на последния мензис.</translation>
+    </message>
+    <message>
+        <source>Only cycles of 15 to 39 days can be drawn. This one is still listed in the table.</source>
+        <translation>Могат да се изобразят само цикли от 15 до 39 дни. Този цикъл остава в таблицата.</translation>
+    </message>
+    <message>
+        <source>Add yourself as a user in the Main menu, then add your first cycle.</source>
+        <translation>Добавете се като потребител от меню „Главно“, после въведете първия си цикъл.</translation>
     </message>
 </context>
 <context>
@@ -519,11 +519,11 @@ the cycle ends</source>
     </message>
     <message>
         <source>Start date</source>
-        <translation>Начална дата</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Cycle length</source>
-        <translation>Дължина на цикъла</translation>
+        <translation>Дължина</translation>
     </message>
     <message>
         <source>The last active user %s has been deleted anomalously.
@@ -625,7 +625,7 @@ Please choose another name.</source>
     </message>
     <message>
         <source>Predicted days</source>
-        <translation>Прогнозирани дни</translation>
+        <translation>Прогноза</translation>
     </message>
     <message>
         <source>Temperature C°</source>
