@@ -38,6 +38,12 @@ perl -CSD -0777 -ne '
     $n > 0 or die "no resources texts found\n";
 ' "$texts" >"$noop"
 
+# The same lupdate fault would garble such an escape anywhere else: point it out.
+if grep -rnE --include='*.cpp' --include='*.h' '\\u[0-9A-Fa-f]{5}' app | grep -v "^$texts:" >&2; then
+    echo "warning: the texts above put a hex digit right after a \\u escape; lupdate misreads" \
+        "them: write the character itself or split the literal" >&2
+fi
+
 "$lupdate" -silent -no-obsolete -locations none -target-language bg_BG \
     app "$noop" -ts "$ts"
 
