@@ -738,7 +738,12 @@ void TCiclaraMainForm::OpenActiveUser()
         if (MainTable->exists())
             openMainTable();
     }
+    // Her newest cycle is the one to show, as when the cycle view first opens.
+    if (MainTable->isOpen() && !MainTable->isEmpty())
+        MainTable->last();
     SBCycleViewClick();
+    if (m_cycleViewForm)
+        m_cycleViewForm->UpdateCycleView();
 }
 
 void TCiclaraMainForm::closeEvent(QCloseEvent* event)

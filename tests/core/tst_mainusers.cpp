@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window together with the user dialogs: the password question at start, the
 // change-user command and a rename of the active user.
+#include "AddNewCycleU.h"
 #include "ChangeUserU.h"
 #include "CiclaraMainU.h"
 #include "CiclaraTable.h"
+#include "CiclaraView.h"
+#include "CycleMath.h"
+#include "CyclesViewU.h"
 #include "Globals.h"
 #include "HotSincingTexts.h"
 #include "NewUserU.h"
+#include "PredictionU.h"
 #include "TestHome.h"
 #include "UserAccounts.h"
 #include "UserStore.h"
@@ -37,6 +42,10 @@ class TestMainUsers : public QObject
             m_changeUser = new TChangeUserForm(m_form.get());
             m_form->SetUserDialogs(m_newUser, m_changeUser,
                                    new TUsersForm(m_newUser, m_form.get()));
+            auto* view = new TCycleViewForm(m_form->MainTable);
+            m_form->EmbedScreen(view);
+            m_form->SetCycleScreens(new TAddNewCycleForm(m_form.get()), view,
+                                    new TPredictionForm(m_form->MainTable));
         }
         return m_form.get();
     }
@@ -138,6 +147,13 @@ private slots:
     {
         addUser("Eva", "", true);
         addUser("Lea", "", true);
+        {
+            CiclaraTable cycles(Schema::Cycle());
+            cycles.setFileName(UserStore::UserFile("Lea", "Cycle.dat"));
+            QVERIFY(cycles.open());
+            for (const QDate& d : {QDate(2002, 1, 1), QDate(2002, 1, 29)})
+                QVERIFY(Cycles::StoreNewCycle(cycles, d, 5, 28, Msg::Warning).stored());
+        }
         Globals::WriteSetting("Users", "ActiveUser", "Eva");
         form()->show();
         QTRY_VERIFY_WITH_TIMEOUT(form()->FirstShowDone(), 5000);
@@ -153,6 +169,10 @@ private slots:
         QCOMPARE(form()->MainTable->fileName(), UserStore::UserFile("Lea", "Cycle.dat"));
         QVERIFY(form()->MainTable->isOpen());
         QCOMPARE(form()->windowTitle(), QStringLiteral("Ciclara - Lea"));
+        // Her newest cycle is current and drawn.
+        QCOMPARE(form()->MainTable->dateValue("Date"), QDate(2002, 1, 29));
+        QCOMPARE(form()->CycleViewForm()->CiclaraView1->StartDate(), QDate(2002, 1, 29));
+        QVERIFY(form()->CycleViewForm()->CiclaraView1->isVisible());
     }
 
     void renamingTheActiveUserMovesHerOpenTable()
