@@ -40,6 +40,10 @@ void ShowRefusal(const Outcome& outcome, QWidget* focus)
         ShowMessageBox(outcome.text(), outcome.kind, 0, 0, Msg::OkSet);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+    // The refused entry is selected, so typing it again replaces it instead of adding to
+    // it (the focus may never have left the box, which would keep the cursor at its end).
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        edit->selectAll();
 }
 
 void MakeFixedDialog(QDialog* dialog)

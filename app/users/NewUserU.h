@@ -15,7 +15,8 @@ class QPushButton;
 namespace UserDialogs {
 // A password box: at most 20 characters, shown as "*".
 QLineEdit* MakePasswordEdit(const QString& objectName, QWidget* parent);
-// Puts the focus on the field and shows the refusal's message, if it has one.
+// Puts the focus on the field, shows the refusal's message, if it has one, and selects the
+// text of a refused edit box.
 void ShowRefusal(const UserAccounts::Outcome& outcome, QWidget* focus);
 // The fixed-border dialog frame with the system menu only.
 void MakeFixedDialog(QDialog* dialog);

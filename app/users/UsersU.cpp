@@ -89,6 +89,9 @@ void TUsersForm::showEvent(QShowEvent* event)
         return;
     Ui::CentreOverMainWindow(this);
     RefreshUserList();
+    // Each showing starts in the list, so Enter means OK and not the button that had the
+    // focus when the dialog was last closed.
+    UsersListBox->setFocus(Qt::OtherFocusReason);
 }
 
 QString TUsersForm::selectedName() const

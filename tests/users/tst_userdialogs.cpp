@@ -157,8 +157,11 @@ private slots:
         QCOMPARE(accepted.count(), 0);
         QCOMPARE(QDir(root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
+        // The refused name is selected: typing the name again replaces it.
+        QTest::keyClicks(name, "Eva");
+        QCOMPARE(name->text(), QStringLiteral("Eva"));
+
         // Leaving the box with a good name says nothing.
-        name->setText("Eva");
         child<QLineEdit>(&form, "PasswordMaskEdit")->setFocus(Qt::TabFocusReason);
         QTest::qWait(20);
         QCOMPARE(m_answers->shown().size(), 2);
@@ -337,6 +340,34 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), pass);
         QVERIFY(form.isVisible());
         QCOMPARE(Globals::ActiveUser(), QStringLiteral("Ann"));
+
+        // The wrong password is selected, so the right one typed next replaces it.
+        QTest::keyClicks(pass, "Secret");
+        QCOMPARE(pass->text(), QStringLiteral("Secret"));
+        form.OKBtnClick();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(Globals::ActiveUser(), QStringLiteral("Eva"));
+    }
+
+    void retypedPasswordReplacesTheRefusedOne()
+    {
+        TNewUserForm form;
+        form.PrepareNew("Ann");
+        showActive(&form);
+        child<QLineEdit>(&form, "NameEdit")->setText("Eva");
+        child<QLineEdit>(&form, "PasswordMaskEdit")->setText("rose12");
+        auto* repass = child<QLineEdit>(&form, "RePasswordMaskEdit");
+        repass->setFocus();
+        QTest::keyClicks(repass, "rose13");
+        form.OKBtnClick();
+        QCOMPARE(shownTexts(), QStringList{"Wrong password! Please retype it again."});
+        QCOMPARE(m_answers->shown().last().kind, int(Msg::Warning));
+        QTRY_COMPARE(QApplication::focusWidget(), repass);
+        QTest::keyClicks(repass, "rose12");
+        QCOMPARE(repass->text(), QStringLiteral("rose12"));
+        form.OKBtnClick();
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(account("Eva")["Password"].toString(), QStringLiteral("rose12"));
     }
 
     void okWritesSaveMyPasswordBack_data()
@@ -360,6 +391,30 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(account("Eva")["SavedPassword"].toBool(), !savedBefore);
         QCOMPARE(account("Eva")["Password"].toString(), QStringLiteral("pw"));
+    }
+
+    void usersDialogStartsInTheListEachTime()
+    {
+        makeUser("Ann", "", true, true);
+        QVERIFY(Globals::SetActiveUser("Ann"));
+        TUsersForm users;
+        auto* list = child<QListWidget>(&users, "UsersListBox");
+        auto* cancel = child<QPushButton>(&users, "CancelBtn");
+        // Last time she left through Cancel, with the focus on it.
+        whenOpen(&users, [&] {
+            cancel->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(cancel, Qt::Key_Return);
+        });
+        QCOMPARE(users.exec(), int(QDialog::Rejected));
+
+        // Shown again, the focus is in the list and Enter means OK.
+        QWidget* focused = nullptr;
+        whenOpen(&users, [&] {
+            focused = QApplication::focusWidget();
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        QCOMPARE(users.exec(), int(QDialog::Accepted));
+        QCOMPARE(focused, list);
     }
 
     void editKeepsTheListPosition()
