@@ -233,6 +233,7 @@ StoredAccount ReadAccount(const QString& name, CiclaraTable& table)
         account.password = table.stringValue(QStringLiteral("Password"));
         account.savedPassword = table.boolValue(QStringLiteral("SavedPassword"));
         account.fullRights = table.boolValue(QStringLiteral("FullRights"));
+        account.temperatureType = table.intValue(QStringLiteral("TemperatureType"));
     }
     table.close();
     return account;
@@ -261,6 +262,9 @@ Outcome ChangeUser(const QString& selected, const QString& typedPassword, bool s
     call(hooks().storePendingScheduleDay);
     if (!Globals::SetActiveUser(selected))
         return Outcome::Refused(nullptr, 0, Field::UserList);
+    // Temperatures are shown and entered in the scale of the user now active, not in the
+    // one of the user before her.
+    Globals::SetTemperatureScale(account.temperatureType);
     return Outcome::Done();
 }
 

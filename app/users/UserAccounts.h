@@ -107,6 +107,7 @@ struct StoredAccount
     QString password;
     bool savedPassword = false;
     bool fullRights = false;
+    int temperatureType = 0; // 0 Celsius, 1 Fahrenheit; an empty field reads as Celsius
 };
 // Reads the first record of the user's System.dat through the table object, which is
 // left closed. An invalid name or a missing table gives exists == false.
@@ -120,7 +121,7 @@ QString PrefilledPassword(const StoredAccount& account);
 // case-sensitively (WrongPasswordError, focus the password box). Otherwise her
 // "Save my password" is stored, the pending schedule day is written for the user it
 // belongs to, and she becomes the active user (a settings store that cannot be written
-// refuses with the focus on the list).
+// refuses with the focus on the list), with her temperature scale.
 Outcome ChangeUser(const QString& selected, const QString& typedPassword, bool savePassword,
                    CiclaraTable& table);
 

@@ -397,6 +397,41 @@ private slots:
         }
     }
 
+    void changeUserTakesHerTemperatureScale_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QVariant>("stored"); // her TemperatureType; null: left empty
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("after");
+        QTest::newRow("to a Fahrenheit user") << 0 << QVariant(1) << "pw" << 1;
+        QTest::newRow("to a Celsius user") << 1 << QVariant(0) << "pw" << 0;
+        QTest::newRow("empty field is Celsius") << 1 << QVariant() << "pw" << 0;
+        QTest::newRow("refused keeps the scale") << 1 << QVariant(0) << "PW" << 1;
+    }
+    void changeUserTakesHerTemperatureScale()
+    {
+        QFETCH(int, before);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, typed);
+        QFETCH(int, after);
+        makeUser("Ann", "", true, true);
+        makeUser("Eva", "pw", false, false);
+        if (!stored.isNull()) {
+            CiclaraTable t(Schema::System());
+            t.setFileName(root() + "Eva/System.dat");
+            QVERIFY(t.open() && t.first());
+            t.edit();
+            t.setValue("TemperatureType", stored);
+            QVERIFY(t.post());
+        }
+        QVERIFY(Globals::SetActiveUser("Ann"));
+        Globals::SetTemperatureScale(before);
+
+        CiclaraTable table;
+        ChangeUser("Eva", typed, false, table);
+        QCOMPARE(Globals::TemperatureScale(), after);
+    }
+
     void changeUserRefusals()
     {
         QDir().mkpath(root() + "Eva");
