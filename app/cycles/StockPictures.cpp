@@ -74,7 +74,7 @@ QList<QRgb> greyRow(int width, bool lightFirst)
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("CycleViewForm", text);
+    return QCoreApplication::translate("StockPictures", text);
 }
 
 } // namespace

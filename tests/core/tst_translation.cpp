@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HotSincingTexts.h"
+#include "StockPictures.h"
 #include "TestHome.h"
 
 #include <QCoreApplication>
@@ -185,6 +186,15 @@ private slots:
             if (name == e.name)
                 QCOMPARE(Res::Text(e.name), QString::fromUtf8(e.text));
         }
+    }
+
+    void cycleViewHintsComeBackInBulgarian()
+    {
+        const QString english = StockPictures::Hint(CycleView::StepBmp);
+        installModule();
+        const QString bulgarian = StockPictures::Hint(CycleView::StepBmp);
+        QVERIFY(bulgarian != english);
+        QVERIFY(bulgarian.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))));
     }
 
     void everyResourcesTextIsTranslated()
