@@ -130,6 +130,18 @@ QString ProgramDir()
     return root;
 }
 
+bool EnsureDataRoot()
+{
+    const QString root = ProgramDir();
+    if (QFileInfo(root).isDir())
+        return true;
+    // The folders above it may be shared; only the data root itself is made private.
+    const QString parent = QFileInfo(root.chopped(1)).absolutePath();
+    if (!QDir().mkpath(parent))
+        return false;
+    return QDir().mkdir(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QString CurrentUserDir()
 {
     if (state().currentUserDir.isEmpty())

@@ -63,6 +63,9 @@ inline QDate FromDaySerial(qint64 serial)
 // The data root with a trailing '/': $CICLARA_HOME, else the XDG data folder
 // Veltrana/Ciclara. User folders, "SincRpt.log" and "Backup" live below it.
 QString ProgramDir();
+// Creates the data root when it is missing, readable by its owner only: the diaries are
+// private. An existing folder keeps the permissions it has. Returns whether it exists.
+bool EnsureDataRoot();
 QString CurrentUserDir();
 void SetCurrentUserDir(const QString& dir);
 

@@ -350,6 +350,7 @@ int Run(QApplication& app)
     QCoreApplication::setOrganizationName(QStringLiteral("Veltrana"));
     QCoreApplication::setApplicationName(QStringLiteral("Ciclara"));
     Globals::SetHelpFile(QStringLiteral("Ciclara.hlp"));
+    Globals::EnsureDataRoot();
     RegisterProgramFonts();
 
     const Mode mode = ParseMode(FirstParameter(QCoreApplication::arguments()));

@@ -83,7 +83,7 @@ bool CreateDefaultUser(const QString& name)
         ShowMessageBox(Res::Text("ExistingUserError", {name}), Msg::Information, 0, 0, Msg::OkSet);
         return false;
     }
-    if (!QDir().mkpath(folder))
+    if (!Globals::EnsureDataRoot() || !QDir().mkpath(folder))
         return false;
     Globals::SetCurrentUserDir(folder + QLatin1Char('/'));
     bool ok;

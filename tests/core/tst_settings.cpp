@@ -3,6 +3,8 @@
 #include "HotSincingTexts.h"
 #include "TestHome.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 
@@ -145,6 +147,21 @@ private slots:
     {
         QCOMPARE(ProgramDir(), m_home->dataRoot());
         QCOMPARE(CurrentUserDir(), m_home->dataRoot() + QStringLiteral("Data/"));
+    }
+
+    void dataRootIsMadePrivate()
+    {
+        const QString root = m_home->path() + QStringLiteral("/fresh/root/");
+        qputenv("CICLARA_HOME", QFile::encodeName(root));
+        QVERIFY(EnsureDataRoot());
+        QVERIFY(QFileInfo(root).isDir());
+        QCOMPARE(QFile::permissions(root) &
+                     (QFile::ReadGroup | QFile::ReadOther | QFile::ExeGroup | QFile::ExeOther),
+                 QFile::Permissions());
+        // An existing folder keeps its permissions.
+        QFile::setPermissions(root, QFile::permissions(root) | QFile::ReadOther);
+        QVERIFY(EnsureDataRoot());
+        QVERIFY(QFile::permissions(root) & QFile::ReadOther);
     }
 
     void textsAndFormatting()
