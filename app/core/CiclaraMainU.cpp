@@ -954,6 +954,7 @@ void TCiclaraMainForm::AdministrateUsers1Click()
     if (m_usersForm->exec() == QDialog::Accepted)
         Globals::SetActiveUser(Globals::ActiveUser());
 }
+
 void TCiclaraMainForm::About1Click() {}
 
 void TCiclaraMainForm::SetCycleScreens(TAddNewCycleForm* addCycle, TCycleViewForm* cycleView,
