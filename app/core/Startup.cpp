@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
@@ -187,15 +188,47 @@ void ResetLangChanged(const QString& langChanged)
                               QStringLiteral("no"));
 }
 
+std::unique_ptr<QLockFile> ClaimInstance(const QString& langChanged)
+{
+    auto lock = std::make_unique<QLockFile>(LocalEndpoint::runtimeFolder() +
+                                            QStringLiteral("/instance.lock"));
+    // Only a dead owner makes the lock stale, however long a program has been running.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    // A restart after a change of language runs beside the closing window, which still
+    // holds the claim; the window test already let exactly this start through.
+    if (langChanged == QLatin1String("yes"))
+        return lock;
+    if (LocalEndpoint::exists(Endpoints::MainForm()))
+        LocalEndpoint::send(Endpoints::MainForm(), Endpoints::BringToFront);
+    return nullptr;
+}
+
 bool RecoverBackup(const QString& userName)
 {
     if (!UserStore::IsValidUserName(userName) || !FileOps::BackupFolderExists(userName))
         return false;
     const QString backup = FileOps::BackupFolder(userName);
     const QString folder = UserStore::UserFolder(userName);
+    // The rollback journals of the interrupted synchronisation belong to the files being
+    // replaced; left behind, SQLite would play them back into the restored copies.
+    for (const TableDef* def : Schema::All()) {
+        for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+            const QString stale = folder + QLatin1Char('/') + def->fileName + QLatin1String(suffix);
+            if (QFileInfo::exists(stale) && !QFile::remove(stale))
+                return false; // keep the backup; the next start tries again
+        }
+    }
     if (!FileOps::CopyFilesQuietly(backup + QStringLiteral("/*"), folder))
         return false; // keep the only complete copy for the next start
-    FileOps::DeleteTreeQuietly(backup);
+    // Renamed first, in one step, so that a delete cut short never leaves an old backup
+    // to be copied over newer data at a later start.
+    const QString retired = folder + QStringLiteral("/Backup.restored-") +
+                            QString::number(QCoreApplication::applicationPid());
+    if (!QDir().rename(backup, retired))
+        return FileOps::DeleteTreeQuietly(backup);
+    FileOps::DeleteTreeQuietly(retired);
     return true;
 }
 
@@ -362,6 +395,9 @@ int Run(QApplication& app)
     const QString langChanged =
         Globals::ReadSetting(QStringLiteral("Program"), QStringLiteral("LangChanged"));
     if (CheckSingleInstance(langChanged) != InstanceAction::Proceed)
+        return 0;
+    const std::unique_ptr<QLockFile> instance = ClaimInstance(langChanged);
+    if (!instance)
         return 0;
     ResetLangChanged(langChanged);
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QApplication;
 
@@ -39,6 +41,12 @@ InstanceAction DecideInstance(bool mainWindowRunning, bool linkWindowRunning,
 // Looks for the running windows and acts on the decision: a running main window is asked
 // to come to the front.
 InstanceAction CheckSingleInstance(const QString& langChanged);
+// Claims the one normal instance for this process: a lock file in the runtime folder, held
+// until the returned object is destroyed. Two starts at the same moment both pass the
+// window test, but only one gets the lock; the other asks the running window to come to
+// the front and gets null. A start let through by a language change runs beside the
+// closing instance even while that one still holds the lock.
+std::unique_ptr<QLockFile> ClaimInstance(const QString& langChanged);
 // A pending "yes" is consumed by the start it let through.
 void ResetLangChanged(const QString& langChanged);
 

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 using Startup::InstanceAction;
@@ -199,6 +201,57 @@ private slots:
         QCOMPARE(readAll(user + "SincRpt.log"), QByteArray("log of the broken run"));
         QVERIFY(!QFileInfo::exists(user + "Backup"));
         QVERIFY(!Startup::RecoverBackup("Anna"));
+    }
+
+    void backupIgnoresTheInterruptedRunsJournal()
+    {
+        QVERIFY(UserStore::CreateDefaultUser("Anna"));
+        const QString user = Globals::ProgramDir() + "Anna/";
+        for (int i = 0; i < 60; ++i)
+            addCycle("Anna", QDate(1990, 1, 1).addDays(28 * i));
+        QVERIFY(QDir().mkpath(user + "Backup"));
+        for (const TableDef* def : Schema::All())
+            QVERIFY(QFile::copy(user + def->fileName, user + "Backup/" + def->fileName));
+
+        // The synchronisation rewrote the table once, then was killed inside a second
+        // rewrite: its rollback journal holds pages of the rewritten file.
+        QByteArray journal;
+        {
+            const QString conn = Db::OpenConnection(user + "Cycle.dat");
+            QVERIFY(!conn.isEmpty());
+            {
+                QSqlDatabase db = QSqlDatabase::database(conn);
+                QSqlQuery q(db);
+                QVERIFY(q.exec("DELETE FROM Cycle WHERE MenzLength = 5"));
+                for (int i = 0; i < 3000; ++i)
+                    QVERIFY(
+                        q.exec(QStringLiteral("INSERT INTO Cycle VALUES ('%1', 4, 30)")
+                                   .arg(QDate(2001, 1, 1).addDays(30 * i).toString("yyyy-MM-dd"))));
+                // A tiny cache makes SQLite spill pages mid-transaction, which first seals the
+                // journal: it is then a hot journal that a later open plays back.
+                QVERIFY(q.exec("PRAGMA cache_size = 1"));
+                QVERIFY(db.transaction());
+                QVERIFY(q.exec("UPDATE Cycle SET MenzLength = 3"));
+                journal = readAll(user + "Cycle.dat-journal");
+                QVERIFY(!journal.isEmpty());
+                QVERIFY(db.rollback());
+            }
+            Db::CloseConnection(conn);
+        }
+        QVERIFY(writeFile(user + "Cycle.dat-journal", journal));
+        const QByteArray saved = readAll(user + "Backup/Cycle.dat");
+
+        QVERIFY(Startup::RecoverBackup("Anna"));
+        QVERIFY(!QFileInfo::exists(user + "Cycle.dat-journal"));
+        CiclaraTable cycles(Schema::Cycle());
+        cycles.setFileName(user + "Cycle.dat");
+        QVERIFY(cycles.open());
+        QVERIFY2(cycles.quickCheck(), qPrintable(cycles.errorString()));
+        QCOMPARE(cycles.recordCount(), 60);
+        QCOMPARE(cycles.intValue("MenzLength"), 5);
+        cycles.close();
+        // Nothing was played into the restored copy.
+        QCOMPARE(readAll(user + "Cycle.dat"), saved);
     }
 
     void backupInAnyCaseIsRecovered()

@@ -61,6 +61,12 @@ class TestStartupProcess : public QObject
             StartTimeoutMs);
     }
 
+    static bool exitedWithZero(QProcess* p)
+    {
+        return p->state() == QProcess::NotRunning && p->exitStatus() == QProcess::NormalExit &&
+               p->exitCode() == 0;
+    }
+
     static bool endedWithZero(QProcess* p)
     {
         return p->waitForFinished(EndTimeoutMs) && p->exitStatus() == QProcess::NormalExit &&
@@ -105,6 +111,40 @@ private slots:
         QVERIFY(LocalEndpoint::send(Endpoints::MainForm(), Endpoints::CloseRequest));
         QVERIFY(endedWithZero(first));
         QVERIFY(!ini().value("FormBounds/Width").toString().isEmpty());
+    }
+
+    void secondStartAsksTheRunningWindowToComeToTheFront()
+    {
+        // The test stands in for the running main window and records what it is asked.
+        LocalEndpoint running(Endpoints::MainForm());
+        QList<quint32> received;
+        running.setHandler([&](quint32 message) {
+            received << message;
+            return 0;
+        });
+        QVERIFY(running.listen());
+        QProcess* second = start();
+        // The event loop keeps running here, so this stand-in can answer.
+        QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, EndTimeoutMs);
+        QVERIFY(exitedWithZero(second));
+        QCOMPARE(received, QList<quint32>{Endpoints::BringToFront});
+        QVERIFY(!QFileInfo::exists(Globals::ProgramDir() + "Noname"));
+    }
+
+    void twoStartsAtOnceLeaveOneProgram()
+    {
+        QProcess* a = start();
+        QProcess* b = start();
+        QVERIFY(waitUntilReady());
+        // One of them ends by itself; the other keeps the user's files.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning, EndTimeoutMs);
+        QProcess* ended = a->state() == QProcess::NotRunning ? a : b;
+        QProcess* kept = ended == a ? b : a;
+        QVERIFY(exitedWithZero(ended));
+        QCOMPARE(kept->state(), QProcess::Running);
+        QVERIFY(LocalEndpoint::send(Endpoints::MainForm(), Endpoints::CloseRequest));
+        QVERIFY(endedWithZero(kept));
     }
 
     void startDuringASynchronisationEndsSilently()
