@@ -81,7 +81,7 @@ QString quoted(const QString& ident)
            QLatin1Char('"');
 }
 
-// Column definition with the checks that keep each field to its described type.
+// Column definition with the checks that keep each field to its field type.
 QString columnSql(const FieldDef& f, bool key)
 {
     const QString q = quoted(f.name);
@@ -593,6 +593,19 @@ bool CiclaraTable::post()
             return fail(QStringLiteral("Field '") + f.name + QStringLiteral("' must have a value"));
         names << quoted(f.name);
         values << stored;
+    }
+    // SQLite lets a text primary key hold any number of empty keys; a key is a key, so a
+    // second record without one is refused like any other duplicate.
+    const FieldDef* key = m_def.field(m_def.keyField);
+    if (key && Db::ToStorage(key->type, m_buffer.value(key->name)).isNull()) {
+        QSqlQuery probe(db());
+        probe.prepare(QStringLiteral("SELECT 1 FROM ") + quoted(m_def.tableName) +
+                      QStringLiteral(" WHERE ") + quoted(key->name) +
+                      QStringLiteral(" IS NULL AND rowid <> ?"));
+        probe.addBindValue(m_state == State::Edit ? m_editRowId : qint64(0));
+        if (probe.exec() && probe.next())
+            return fail(QStringLiteral("A record without '") + key->name +
+                        QStringLiteral("' exists already"));
     }
     QSqlQuery q(db());
     if (m_state == State::Insert) {

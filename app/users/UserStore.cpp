@@ -83,8 +83,14 @@ bool CreateDefaultUser(const QString& name)
         ShowMessageBox(Res::Text("ExistingUserError", {name}), Msg::Information, 0, 0, Msg::OkSet);
         return false;
     }
-    if (!Globals::EnsureDataRoot() || !QDir().mkpath(folder))
+    // mkdir fails on a folder that appeared meanwhile, so only a folder made here is ever
+    // removed again below.
+    if (!Globals::EnsureDataRoot() || !QDir(Globals::ProgramDir()).mkdir(name)) {
+        if (QFileInfo::exists(folder))
+            ShowMessageBox(Res::Text("ExistingUserError", {name}), Msg::Information, 0, 0,
+                           Msg::OkSet);
         return false;
+    }
     Globals::SetCurrentUserDir(folder + QLatin1Char('/'));
     bool ok;
     {
