@@ -15,10 +15,6 @@
 <context>
     <name>CycleScreens</name>
     <message>
-        <source>Please enter the cycle length as a number of days greater than 0.</source>
-        <translation>Въведете дължината на цикъла като брой дни, по-голям от 0.</translation>
-    </message>
-    <message>
         <source>This cycle cannot be displayed</source>
         <translation>Цикълът не може да се покаже</translation>
     </message>
@@ -41,6 +37,10 @@
     <message>
         <source>Add yourself as a user in the Main menu, then add your first cycle.</source>
         <translation>Добавете се като потребител от меню „Главно“, после въведете първия си цикъл.</translation>
+    </message>
+    <message>
+        <source>Please enter the cycle length as a number of days from 1 to 65535.</source>
+        <translation>Моля, въведете дължината на цикъла като брой дни от 1 до 65535.</translation>
     </message>
 </context>
 <context>
@@ -933,6 +933,10 @@ Please choose another name.</source>
     <message>
         <source>|Displays calculated start dates of predicted cycles</source>
         <translation>|Показва изчислените начални дати на прогнозираните цикли</translation>
+    </message>
+    <message>
+        <source>The cycle table of %1 is not open, so no cycle can be added.</source>
+        <translation>Таблицата с циклите на %1 не е отворена, затова не може да се добави цикъл.</translation>
     </message>
 </context>
 <context>

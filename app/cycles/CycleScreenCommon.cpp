@@ -218,7 +218,7 @@ std::optional<int> ReadLength(const QLineEdit* edit)
 
 QString MissingCycleLengthText()
 {
-    return tr("Please enter the cycle length as a number of days greater than 0.");
+    return tr("Please enter the cycle length as a number of days from 1 to 65535.");
 }
 
 QPixmap BackgroundTile()

@@ -212,8 +212,15 @@ void TCycleViewForm::DisconnectChangeNotification()
 
 void TCycleViewForm::UpdateCycleView()
 {
-    if (!m_table || !m_table->isOpen())
+    if (!m_table || !m_table->isOpen()) {
+        // No table of the active user is open (it could not be read): draw nothing, so no
+        // cycle of the user shown before stays on the screen under another name.
+        CiclaraView1->hide();
+        UndisplayedImage->hide();
+        NoNameImage->hide();
+        NoDataEnteredImage->hide();
         return;
+    }
     if (m_table->isEmpty() || m_table->recNo() < 0) {
         showNoDataState();
         return;

@@ -292,15 +292,21 @@ void TPredictionForm::AddCycleBtnClick()
         return;
     const QDate date = Globals::FromDaySerial(serial);
     const auto length = CycleScreens::ReadLength(CycleLenEdit);
-    if (!length) {
+    // Everything that would make the store refuse is checked before she is asked, so a
+    // "Yes" is never followed by nothing.
+    if (!length || !Cycles::ValidLengths(Cycles::DefaultPeriodLength, *length)) {
         ShowMessageBox(CycleScreens::MissingCycleLengthText(), Msg::Warning, 0, 0, Msg::OkSet);
         CycleLenEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (!m_table || !m_table->isOpen()) {
+        ShowMessageBox(tr("The cycle table of %1 is not open, so no cycle can be added.")
+                           .arg(Globals::ActiveUser()),
+                       Msg::Error, 0, 0, Msg::OkSet);
+        return;
+    }
     if (ShowMessageBox(Res::Text("AddDateConfirm", {shortDate(date)}), Msg::Warning, 0, 0,
                        Msg::mbYes | Msg::mbNo) != Msg::mrYes)
-        return;
-    if (!m_table)
         return;
     const Cycles::StoreResult stored = Cycles::StoreNewCycle(
         *m_table, date, Cycles::DefaultPeriodLength, *length, Msg::Information);

@@ -129,6 +129,16 @@ private slots:
         QCOMPARE(m_form->CiclaraView1->StartDate(), Fx::date("2002-02-15"));
     }
 
+    // A table that is not open shows no cycle, not even the one drawn before.
+    void closedTableShowsNoCycle()
+    {
+        open(QStringLiteral("2002-01-01 5 28, 2002-01-29 5 28"));
+        QCOMPARE(state(), QStringLiteral("view"));
+        m_fx.table->close();
+        m_form->UpdateCycleView();
+        QCOMPARE(state(), QString());
+    }
+
     void deletingTheLastCycle_data()
     {
         QTest::addColumn<QString>("user");

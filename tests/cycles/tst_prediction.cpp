@@ -219,6 +219,26 @@ private slots:
         QCOMPARE(stored.count(), 0);
     }
 
+    // What the store would refuse is refused before the question, never after a "Yes".
+    void addingAsksNothingThatCannotBeStored()
+    {
+        open(TwoJanuaryCycles, Fx::date("2001-06-01"));
+        QTest::mouseClick(m_form->PredictBtn, Qt::LeftButton);
+        m_form->CycleLenEdit->setMaxLength(5);
+        m_form->CycleLenEdit->setText(QStringLiteral("99999"));
+        QTest::mouseClick(m_form->AddCycleBtn, Qt::LeftButton);
+        QCOMPARE(m_fx.shownTexts(), QStringList{CycleScreens::MissingCycleLengthText()});
+
+        m_fx.messages->clear();
+        m_form->CycleLenEdit->setText(QStringLiteral("28"));
+        m_fx.table->close();
+        QTest::mouseClick(m_form->AddCycleBtn, Qt::LeftButton);
+        QCOMPARE(m_fx.messages->shown().size(), 1);
+        QCOMPARE(m_fx.messages->shown().first().kind, int(Msg::Error));
+        QVERIFY(m_fx.table->open());
+        QCOMPARE(m_fx.dump(), TwoJanuaryCycles);
+    }
+
     void addingAPredictedDate_data()
     {
         QTest::addColumn<int>("answer");
