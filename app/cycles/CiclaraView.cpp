@@ -107,6 +107,21 @@ void TCiclaraView::setNativeLanguage(bool on)
     changed();
 }
 
+QStringList TCiclaraView::ColumnTexts() const
+{
+    namespace V = CycleView;
+    QStringList texts(V::TextItemCount);
+    const QDate start = m_startDate;
+    texts[V::StartDateText] = FormatViewDate(start);
+    texts[V::PeriodCaptionText] = Res::Format(m_periodCaption, {m_menzLen});
+    texts[V::PeriodEndText] = FormatViewDate(Cycles::LastPeriodDay(start, m_menzLen));
+    texts[V::OvulationStartText] = FormatViewDate(Cycles::OvulationFirstDay(start, m_cycleLen));
+    texts[V::OvulationCaptionText] = m_ovulationCaption;
+    texts[V::OvulationEndText] = FormatViewDate(Cycles::OvulationLastDay(start, m_cycleLen));
+    texts[V::CycleEndText] = FormatViewDate(m_endDate.addDays(-1));
+    return texts;
+}
+
 QString TCiclaraView::FormatViewDate(const QDate& date) const
 {
     return CycleView::FormatViewDate(date, m_usePreformatedDate);
@@ -210,17 +225,9 @@ void TCiclaraView::paintCycle(QPainter& p) const
     text(l.monthCentreX - fm.horizontalAdvance(startMonth) / 2, l.startMonthY, startMonth);
     text(l.monthCentreX - fm.horizontalAdvance(endMonth) / 2, l.endMonthY, endMonth);
 
-    const QDate start = m_startDate;
-    text(l.textX, l.textY[V::StartDateText], FormatViewDate(start));
-    text(l.textX, l.textY[V::PeriodCaptionText], Res::Format(m_periodCaption, {m_menzLen}));
-    text(l.textX, l.textY[V::PeriodEndText],
-         FormatViewDate(Cycles::LastPeriodDay(start, m_menzLen)));
-    text(l.textX, l.textY[V::OvulationStartText],
-         FormatViewDate(Cycles::OvulationFirstDay(start, m_cycleLen)));
-    text(l.textX, l.textY[V::OvulationCaptionText], m_ovulationCaption);
-    text(l.textX, l.textY[V::OvulationEndText],
-         FormatViewDate(Cycles::OvulationLastDay(start, m_cycleLen)));
-    text(l.textX, l.textY[V::CycleEndText], FormatViewDate(m_endDate.addDays(-1)));
+    const QStringList column = ColumnTexts();
+    for (int item = 0; item < V::TextItemCount; ++item)
+        text(l.textX, l.textY[item], column.at(item));
 
     if (l.showArrow)
         p.drawImage(l.arrowPos, m_arrowMasked);

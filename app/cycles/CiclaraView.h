@@ -109,6 +109,10 @@ public:
     void setOvulationCaption(const QString& text) { m_ovulationCaption = text; }
 
     QString FormatViewDate(const QDate& date) const;
+    // The right-hand column as it is drawn, top to bottom: start date, period caption,
+    // last period day, first and last ovulation day around the ovulation caption, last
+    // day of the cycle.
+    QStringList ColumnTexts() const;
     // The long month name the view writes: the system's with NativeLanguage, else English.
     QString MonthName(int month) const;
 

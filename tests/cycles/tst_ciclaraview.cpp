@@ -218,6 +218,19 @@ private slots:
         QCOMPARE(m_view->MonthName(9), QLocale::system().standaloneMonthName(9));
     }
 
+    void columnTextsOfACycle()
+    {
+        m_view->setUsePreformatedDate(true);
+        QVERIFY(m_view->ShowCycle(5, 28, d("2002-03-01")));
+        QCOMPARE(m_view->ColumnTexts(),
+                 (QStringList{"1/3/2002", "Period 5 days", "5/3/2002", "14/3/2002", "Ovulation",
+                              "19/3/2002", "28/3/2002"}));
+        QVERIFY(m_view->ShowCycle(4, 30, d("2002-12-20")));
+        QCOMPARE(m_view->ColumnTexts(),
+                 (QStringList{"20/12/2002", "Period 4 days", "23/12/2002", "3/1/2003", "Ovulation",
+                              "8/1/2003", "18/1/2003"}));
+    }
+
     void dateText()
     {
         m_view->setUsePreformatedDate(true);
