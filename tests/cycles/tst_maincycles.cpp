@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -73,6 +74,46 @@ private slots:
         UserAccounts::SetHooks({});
         m_messages.reset();
         m_home.reset();
+    }
+
+    // Each opening of the prediction resets what the user changed there; the commands set
+    // the help target and the focus as they switch.
+    void commandsSwitchWithTheirHelpTargetAndFocus()
+    {
+        QVERIFY(UserStore::CreateDefaultUser(QStringLiteral("Maria")));
+        Globals::SetActiveUser(QStringLiteral("Maria"));
+        makeMainWindow();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QTRY_VERIFY(m_form->FirstShowDone());
+        QCOMPARE(m_form->HelpTarget.data(), static_cast<QWidget*>(m_form.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_cycleView->DBGrid1));
+
+        m_form->SBPredictionClick();
+        QCOMPARE(m_form->HelpTarget.data(), static_cast<QWidget*>(m_prediction));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m_prediction->PredictBtn));
+        const QDate start = m_prediction->StartCal->CalendarDate();
+        const QDate end = m_prediction->EndCal->CalendarDate();
+        const QString length = m_prediction->CycleLenEdit->text();
+        QTest::mouseClick(m_prediction->PredictBtn, Qt::LeftButton);
+        const int predictedRows = m_prediction->StringGrid1->rowCount();
+        QVERIFY(predictedRows > 2);
+
+        m_prediction->StartCal->SetCalendarDate(start.addDays(3));
+        m_prediction->EndCal->SetCalendarDate(end.addDays(40));
+        m_prediction->CycleLenEdit->setText(QStringLiteral("31"));
+        m_form->SBCycleViewClick();
+        QCOMPARE(m_form->HelpTarget.data(), static_cast<QWidget*>(m_form.get()));
+        QCOMPARE(m_form->CurrentScreenName, QStringLiteral("CycleViewForm"));
+
+        m_form->SBPredictionClick();
+        QCOMPARE(m_prediction->StartCal->CalendarDate(), start);
+        QCOMPARE(m_prediction->EndCal->CalendarDate(), end);
+        QCOMPARE(m_prediction->CycleLenEdit->text(), length);
+        // Back to the header (the table's own) and one blank row.
+        QCOMPARE(m_prediction->StringGrid1->rowCount(), 1);
+        QVERIFY(!m_prediction->StringGrid1->item(0, 1) ||
+                m_prediction->StringGrid1->item(0, 1)->text().isEmpty());
     }
 
     void addCycleShowsTheNewCycleOnTheCycleView()
