@@ -190,27 +190,12 @@ QString dateText(const QDate& d)
 
 } // namespace
 
-QList<QVariantMap> SelectMonth(const QString& pillsPath, const QDate& first, const QDate& second)
-{
-    QList<QVariantMap> rows;
-    if (!QFileInfo(pillsPath).isFile())
-        return rows;
-    const QString conn = Db::OpenConnection(pillsPath);
-    if (conn.isEmpty())
-        return rows;
-    {
-        QSqlQuery q(QSqlDatabase::database(conn, false));
-        q.prepare(QStringLiteral("SELECT * FROM Pills WHERE Date BETWEEN ? AND ? ORDER BY Date"));
-        q.addBindValue(dateText(first));
-        q.addBindValue(dateText(second));
-        if (q.exec())
-            rows = readRows(q);
-    }
-    Db::CloseConnection(conn);
-    return rows;
-}
+namespace {
 
-bool DeleteMonth(const QString& pillsPath, const QDate& first, const QDate& second)
+// Runs one statement on its own connection to a user's Pills.dat. A change runs in one
+// transaction; a read hands back its rows through *rows.
+bool runOnPills(const QString& pillsPath, const QString& sql, const QVariantList& binds,
+                QList<QVariantMap>* rows)
 {
     if (!QFileInfo(pillsPath).isFile())
         return false;
@@ -220,35 +205,47 @@ bool DeleteMonth(const QString& pillsPath, const QDate& first, const QDate& seco
     bool ok;
     {
         QSqlDatabase db = QSqlDatabase::database(conn, false);
-        ok = db.transaction();
+        const bool change = rows == nullptr;
+        ok = !change || db.transaction();
         if (ok) {
             QSqlQuery q(db);
-            q.prepare(QStringLiteral("DELETE FROM Pills WHERE Date BETWEEN ? AND ?"));
-            q.addBindValue(dateText(first));
-            q.addBindValue(dateText(second));
+            q.prepare(sql);
+            for (const QVariant& b : binds)
+                q.addBindValue(b);
             ok = q.exec();
+            if (ok && rows)
+                *rows = readRows(q);
             q = QSqlQuery();
-            ok = ok ? db.commit() : (db.rollback(), false);
+            if (change)
+                ok = ok ? db.commit() : (db.rollback(), false);
         }
     }
     Db::CloseConnection(conn);
     return ok;
 }
 
+} // namespace
+
+QList<QVariantMap> SelectMonth(const QString& pillsPath, const QDate& first, const QDate& second)
+{
+    QList<QVariantMap> rows;
+    runOnPills(pillsPath,
+               QStringLiteral("SELECT * FROM Pills WHERE Date BETWEEN ? AND ? ORDER BY Date"),
+               {dateText(first), dateText(second)}, &rows);
+    return rows;
+}
+
+bool DeleteMonth(const QString& pillsPath, const QDate& first, const QDate& second)
+{
+    return runOnPills(pillsPath, QStringLiteral("DELETE FROM Pills WHERE Date BETWEEN ? AND ?"),
+                      {dateText(first), dateText(second)}, nullptr);
+}
+
 QList<QVariantMap> SelectPillDays(const QString& pillsPath)
 {
     QList<QVariantMap> rows;
-    if (!QFileInfo(pillsPath).isFile())
-        return rows;
-    const QString conn = Db::OpenConnection(pillsPath);
-    if (conn.isEmpty())
-        return rows;
-    {
-        QSqlQuery q(QSqlDatabase::database(conn, false));
-        if (q.exec(QStringLiteral("SELECT * FROM Pills WHERE Pill = 1 ORDER BY Date")))
-            rows = readRows(q);
-    }
-    Db::CloseConnection(conn);
+    runOnPills(pillsPath, QStringLiteral("SELECT * FROM Pills WHERE Pill = 1 ORDER BY Date"), {},
+               &rows);
     return rows;
 }
 
